@@ -1,0 +1,159 @@
+#!/usr/bin/env python3
+"""Vantrel.exe run for real under Wine, each case started through the
+launcher the way an installer starts it: a working directory, an exact
+command line, and standard output redirected to a file or not handed over.
+
+Each case checks the exit code as the full 32-bit value, the exact bytes
+written to standard output, and whether the INF was staged in the prefix's
+C:\\windows\\inf with its exact bytes."""
+
+import argparse
+import os
+import shutil
+import subprocess
+import sys
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+SESSION = os.path.join(HERE, "wine_session.sh")
+SAMPLE_INF = "vantrel_sample.inf"
+
+SUCCESS = "0x00000000"
+FAILURE = "0xFFFFFFFF"
+ILLEGAL = b"Illeagal parameter!!!\r\n"
+TOO_LONG = b"Pathname is too long!!!\r\n"
+NOT_FOUND = b"Error opening search handle!!!\r\n"
+STAGING_FAILED = b"Failure in SetupCopyOEMInf function!!!\r\n"
+
+
+def windows_path(path):
+    """Wine maps the Unix root to drive Z:."""
+    return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
+class Case:
+    def __init__(self, name, arguments, exit_code, output, staged=False,
+                 stdout="file", package_dir=None):
+        self.name = name
+        self.arguments = arguments      # the command line after the program
+        self.exit_code = exit_code
+        self.output = output            # bytes expected on standard output
+        self.staged = staged
+        self.stdout = stdout            # "file", or "none" for no handles
+        self.package_dir = package_dir  # the working directory's name
+
+
+CASES = [
+    Case("stages_the_sample_inf", SAMPLE_INF, SUCCESS, b"", staged=True),
+    Case("no_argument", "", FAILURE, ILLEGAL),
+    Case("two_arguments", "vantrel sample.inf", FAILURE, ILLEGAL),
+    Case("missing_file", "missing.inf", FAILURE, NOT_FOUND),
+    Case("not_an_inf", "readme.txt", FAILURE, STAGING_FAILED),
+    Case("over_long_path", "x" * 300 + ".inf", FAILURE, TOO_LONG),
+]
+
+
+def prepare_package(work, case):
+    """A copy of the sample package per case; the INF carries the case's
+    name so that its staged copy can only come from this run."""
+    package = os.path.join(work, case.package_dir or case.name)
+    shutil.rmtree(package, ignore_errors=True)
+    os.makedirs(package)
+    with open(os.path.join(args.examples, "sample", SAMPLE_INF), "rb") as source:
+        inf = source.read()
+    inf = inf.replace(b"[Version]", b"; case " + case.name.encode() + b"\r\n[Version]", 1)
+    inf_name = SAMPLE_INF
+    if case.staged and case.arguments.startswith('"'):
+        inf_name = case.arguments.strip('"')
+    with open(os.path.join(package, inf_name), "wb") as target:
+        target.write(inf)
+    with open(os.path.join(package, "readme.txt"), "wb") as target:
+        target.write(b"This is not an INF file.\r\n")
+    return package, inf
+
+
+def inf_directory_files():
+    inf_dir = os.path.join(args.prefix, "drive_c", "windows", "inf")
+    files = {}
+    for name in os.listdir(inf_dir):
+        path = os.path.join(inf_dir, name)
+        if os.path.isfile(path):
+            with open(path, "rb") as handle:
+                files[name] = handle.read()
+    return files
+
+
+def launch(work, case, package):
+    request = os.path.join(work, case.name + ".request")
+    result = os.path.join(work, case.name + ".result")
+    output = os.path.join(work, case.name + ".stdout")
+    wine_log = os.path.join(work, case.name + ".wine.log")
+    for path in (result, output):
+        if os.path.exists(path):
+            os.remove(path)
+    program = windows_path(args.vantrel)
+    command_line = '"' + program + '"' + (" " + case.arguments if case.arguments else "")
+    stdout_target = windows_path(output) if case.stdout == "file" else "-"
+    with open(request, "w", encoding="latin-1", newline="\n") as handle:
+        handle.write("\n".join([program, command_line, windows_path(package), stdout_target]) + "\n")
+    with open(wine_log, "wb") as log:
+        subprocess.run(["bash", SESSION, "run", args.prefix, args.launcher,
+                        windows_path(request), windows_path(result)],
+                       stdin=subprocess.DEVNULL, stdout=log, stderr=log, timeout=300, check=False)
+    if not os.path.exists(result):
+        raise AssertionError("the launcher reported nothing; see " + wine_log)
+    with open(result, encoding="ascii") as handle:
+        exit_code = handle.read().strip().replace("exit=", "")
+    written = None
+    if os.path.exists(output):
+        with open(output, "rb") as handle:
+            written = handle.read()
+    return exit_code, written
+
+
+def run_case(work, case):
+    package, inf = prepare_package(work, case)
+    before = inf_directory_files()
+    exit_code, written = launch(work, case, package)
+    after = inf_directory_files()
+    problems = []
+    if exit_code != case.exit_code:
+        problems.append("exit code %s, expected %s" % (exit_code, case.exit_code))
+    if case.stdout == "file" and written != case.output:
+        problems.append("standard output %r, expected %r" % (written, case.output))
+    new_copies = [name for name, data in after.items() if data == inf and before.get(name) != data]
+    if case.staged and not new_copies:
+        problems.append("no file with the INF's bytes appeared in C:\\windows\\inf")
+    if not case.staged and new_copies:
+        problems.append("the INF was staged as %s although the run failed" % new_copies)
+    return problems
+
+
+def main():
+    global args
+    parser = argparse.ArgumentParser(description=__doc__)
+    for option in ("--prefix", "--vantrel", "--launcher", "--examples", "--work"):
+        parser.add_argument(option, required=True)
+    parser.add_argument("--only", help="run only the cases whose name contains this")
+    args = parser.parse_args()
+    os.makedirs(args.work, exist_ok=True)
+
+    passed = failed = 0
+    for case in CASES:
+        if args.only and args.only not in case.name:
+            continue
+        try:
+            problems = run_case(args.work, case)
+        except (AssertionError, OSError, subprocess.SubprocessError) as error:
+            problems = [str(error)]
+        if problems:
+            failed += 1
+            print("FAIL %s: %s" % (case.name, "; ".join(problems)))
+        else:
+            passed += 1
+            print("ok   %s" % case.name)
+    print("%d passed, %d failed" % (passed, failed))
+    return 1 if failed or not passed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
