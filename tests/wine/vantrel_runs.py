@@ -49,6 +49,11 @@ CASES = [
     Case("missing_file", "missing.inf", FAILURE, NOT_FOUND),
     Case("not_an_inf", "readme.txt", FAILURE, STAGING_FAILED),
     Case("over_long_path", "x" * 300 + ".inf", FAILURE, TOO_LONG),
+    Case("quoted_name_with_spaces", '"my sample driver.inf"', SUCCESS, b"", staged=True),
+    # Started with no standard handles, as from a windowed installer: the
+    # failure line is lost, the exit code still tells the outcome.
+    Case("no_handles_failure", "", FAILURE, None, stdout="none"),
+    Case("no_handles_staged", SAMPLE_INF, SUCCESS, None, staged=True, stdout="none"),
 ]
 
 

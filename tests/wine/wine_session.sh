@@ -3,6 +3,9 @@
 # Wine server that persists until "stop", so each run costs well under a
 # second instead of a prefix start-up.
 #   wine_session.sh start PREFIX | stop PREFIX | run PREFIX PROGRAM [ARGS...]
+#   wine_session.sh check PREFIX RESULT PROGRAM [ARGS...]
+#     runs a Windows test program that writes its findings to RESULT (given
+#     as its last argument), shows them, and passes on its exit status.
 # Wine's output goes to files: its service processes inherit descriptors and
 # can hold a pipe open long after the program has ended.
 set -euo pipefail
@@ -36,6 +39,18 @@ stop)
     ;;
 run)
     exec wine "$@" </dev/null
+    ;;
+check)
+    result=$1
+    shift
+    rm -f "$result"
+    mkdir -p "$(dirname "$result")"
+    status=0
+    wine "$@" "Z:$(echo "$result" | tr / '\\')" </dev/null >"$result.wine.log" 2>&1 || status=$?
+    [ -f "$result" ] || { echo "no result from $1; see $result.wine.log"; exit 1; }
+    cat "$result"
+    if [ "$status" -eq 0 ]; then echo "1 passed, 0 failed"; else echo "0 passed, 1 failed"; fi
+    exit "$status"
     ;;
 *)
     echo "wine_session: unknown action $action" >&2
