@@ -29,19 +29,21 @@ void Put(Output &output, char c)
     *output.next++ = c;
 }
 
-// Copies one character, two bytes for a lead byte with its trail byte, and
-// returns the position after it. A lead byte at the very end stands alone.
-const char *CopyCharacter(Output &output, const char *p, LeadByteTest isLeadByte)
-{
-    if (isLeadByte(static_cast<unsigned char>(*p)) && p[1] != '\0')
-        Put(output, *p++);
-    Put(output, *p++);
-    return p;
-}
-
 bool IsBlank(char c)
 {
     return c == ' ' || c == '\t';
+}
+
+// Copies one character, two bytes for a lead byte with its trail byte, and
+// returns the position after it. No code page has a trail byte below 0x40,
+// so a lead byte before the end, a space or a tab stands alone rather than
+// swallowing the terminator or a separator.
+const char *CopyCharacter(Output &output, const char *p, LeadByteTest isLeadByte)
+{
+    if (isLeadByte(static_cast<unsigned char>(*p)) && p[1] != '\0' && !IsBlank(p[1]))
+        Put(output, *p++);
+    Put(output, *p++);
+    return p;
 }
 
 const char *SplitProgramName(Output &output, const char *p, LeadByteTest isLeadByte)
@@ -97,8 +99,8 @@ const char *SplitArgument(Output &output, const char *p, LeadByteTest isLeadByte
 
 }  // namespace
 
-int SplitCommandLine(const char *commandLine, char *storage, size_t storageSize,
-                     char **vector, int vectorCapacity, LeadByteTest isLeadByte)
+int SplitCommandLine(const char *commandLine, char *storage, size_t storageSize, char **vector,
+                     int vectorCapacity, LeadByteTest isLeadByte)
 {
     Output output = {storage, storage + storageSize, false};
     int count = 0;

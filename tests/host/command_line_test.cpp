@@ -99,6 +99,7 @@ const SplitCase kSplitCases[] = {
     {"DoubleByteNameReachesTheToolIntact", "prog \x95\x5C\x8E\xA6.inf", {"prog", "\x95\x5C\x8E\xA6.inf"}, true},
     {"DoubleByteProgramName", "\x95\x5C.exe a", {"\x95\x5C.exe", "a"}, true},
     {"LeadByteAtTheEndStandsAlone", "prog a\x95", {"prog", "a\x95"}, true},
+    {"LeadByteBeforeABlankDoesNotSwallowIt", "prog a\x95 b\x95\tc", {"prog", "a\x95", "b\x95", "c"}, true},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rules, Splitting, ::testing::ValuesIn(kSplitCases),

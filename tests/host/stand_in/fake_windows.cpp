@@ -17,30 +17,33 @@ void ResetFakeWindows()
     fakeWindows.currentDirectory = "C:\\pkg";
 }
 
-static bool MatchFrom(const char *pattern, const char *name)
+static bool SameLetter(char a, char b)
 {
-    for (; *pattern != '\0'; ++pattern, ++name) {
-        if (*pattern == '*') {
-            for (const char *rest = name;; ++rest) {
-                if (MatchFrom(pattern + 1, rest))
-                    return true;
-                if (*rest == '\0')
-                    return false;
-            }
-        }
-        if (*name == '\0')
-            return false;
-        if (*pattern != '?' &&
-            std::tolower(static_cast<unsigned char>(*pattern)) !=
-                std::tolower(static_cast<unsigned char>(*name)))
-            return false;
-    }
-    return *name == '\0';
+    return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
 }
 
+// Greedy matching with one backtrack point: linear in practice, so a
+// pattern full of '*' cannot stall a test or the fuzzer.
 bool MatchesSearchPattern(const std::string &pattern, const std::string &name)
 {
-    return MatchFrom(pattern.c_str(), name.c_str());
+    size_t p = 0, n = 0, star = std::string::npos, resume = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && pattern[p] == '*') {
+            star = p++;
+            resume = n;
+        } else if (p < pattern.size() && (pattern[p] == '?' || SameLetter(pattern[p], name[n]))) {
+            ++p;
+            ++n;
+        } else if (star != std::string::npos) {
+            p = star + 1;
+            n = ++resume;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*')
+        ++p;
+    return p == pattern.size();
 }
 
 DWORD GetCurrentDirectoryA(DWORD nBufferLength, char *lpBuffer)
@@ -71,11 +74,12 @@ HANDLE FindFirstFileA(const char *lpFileName, WIN32_FIND_DATAA *lpFindFileData)
         return MatchesSearchPattern(call.path, entry);
     });
     HANDLE result = INVALID_HANDLE_VALUE;
-    if (match != entries.end()) {
+    if (match != entries.end() || fakeWindows.everythingExists) {
         result = &searchHandleTarget;
         fakeWindows.openSearches.push_back(result);
         std::memset(lpFindFileData, 0, sizeof *lpFindFileData);
-        std::strncpy(lpFindFileData->cFileName, match->c_str(), MAX_PATH - 1);
+        if (match != entries.end())
+            std::strncpy(lpFindFileData->cFileName, match->c_str(), MAX_PATH - 1);
     }
     call.handle = result;
     fakeWindows.calls.push_back(call);

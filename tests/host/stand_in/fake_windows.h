@@ -33,6 +33,8 @@ struct FakeWindows {
     DWORD directoryResult = 0;
     // Files and directories that exist, as full paths.
     std::vector<std::string> existingEntries;
+    // When set, every file search finds something, whatever its pattern.
+    bool everythingExists = false;
     BOOL stagingResult = 1;
 
     std::vector<RecordedCall> calls;
