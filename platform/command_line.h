@@ -12,5 +12,5 @@ typedef bool (*LeadByteTest)(unsigned char byte);
 // argument texts go into storage. Returns the count, or -1 when storage or
 // vector cannot hold the result. Never writes outside either. A storage of
 // length + 1 bytes and a vector of length / 2 + 2 entries always suffice.
-int SplitCommandLine(const char *commandLine, char *storage, size_t storageSize,
-                     char **vector, int vectorCapacity, LeadByteTest isLeadByte);
+int SplitCommandLine(const char *commandLine, char *storage, size_t storageSize, char **vector,
+                     int vectorCapacity, LeadByteTest isLeadByte);

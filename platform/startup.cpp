@@ -26,9 +26,9 @@ bool IsAnsiLeadByte(unsigned char byte)
 // bytes, so the alignment GCC expects is restored on the way in.
 extern "C" __attribute__((force_align_arg_pointer, noreturn)) void VantrelStartup()
 {
-    int argumentCount = SplitCommandLine(GetCommandLineA(), argumentStorage, sizeof argumentStorage,
-                                         argumentVector, sizeof argumentVector / sizeof argumentVector[0],
-                                         IsAnsiLeadByte);
+    int argumentCount =
+        SplitCommandLine(GetCommandLineA(), argumentStorage, sizeof argumentStorage, argumentVector,
+                         sizeof argumentVector / sizeof argumentVector[0], IsAnsiLeadByte);
     // A command line longer than any that Windows passes on is refused
     // like any other wrong argument count.
     if (argumentCount < 0)

@@ -37,7 +37,7 @@ void FlushStandardOutput()
     DWORD done = 0;
     while (done < length) {
         DWORD written = 0;
-        if (!WriteFile(output, buffer + done, length - done, &written, nullptr) || written == 0)
+        if (WriteFile(output, buffer + done, length - done, &written, nullptr) == 0 || written == 0)
             return;
         done += written;
     }

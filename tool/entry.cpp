@@ -5,12 +5,12 @@
 static const char *FailureMessage(FailureKind kind)
 {
     switch (kind) {
-    case BadArgumentCount:     return "Illeagal parameter!!!\n";
+    case BadArgumentCount: return "Illeagal parameter!!!\n";
     case DirectoryUnavailable: return "Failure getting pathname!!!\n";
-    case DirectoryTooLong:     return "Pathname is too long!!!\n";
-    case InfNotFound:          return "Error opening search handle!!!\n";
-    case StagingFailed:        return "Failure in SetupCopyOEMInf function!!!\n";
-    case NoFailure:            break;
+    case DirectoryTooLong: return "Pathname is too long!!!\n";
+    case InfNotFound: return "Error opening search handle!!!\n";
+    case StagingFailed: return "Failure in SetupCopyOEMInf function!!!\n";
+    case NoFailure: break;
     }
     return "";
 }

@@ -15,9 +15,8 @@ FailureKind StageInf(const char *composedPath)
     // A null source location makes the Setup API record the folder that the
     // INF is copied from, so Windows later finds the package's files there.
     char destinationName[DestinationNameSize] = {};
-    BOOL staged = SetupCopyOEMInfA(composedPath, nullptr, SPOST_PATH, 0,
-                                   destinationName, DestinationNameSize,
+    BOOL staged = SetupCopyOEMInfA(composedPath, nullptr, SPOST_PATH, 0, destinationName, DestinationNameSize,
                                    nullptr, nullptr);
     FindClose(search);
-    return staged ? NoFailure : StagingFailed;
+    return staged != 0 ? NoFailure : StagingFailed;
 }

@@ -16,10 +16,7 @@ enum FailureKind {
     StagingFailed
 };
 
-enum OutcomeCode {
-    OutcomeStaged = 0,
-    OutcomeFailed = -1
-};
+enum OutcomeCode { OutcomeStaged = 0, OutcomeFailed = -1 };
 
 // Composes current directory + '\' + argument into a static buffer that lives
 // for the whole process. On success *composedPath points at it.
