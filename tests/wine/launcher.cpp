@@ -4,8 +4,10 @@
 //
 // Usage: launcher REQUEST RESULT
 // REQUEST holds four lines: the program's path, the exact command line, the
-// working directory, and where its standard output goes: a file path, or
-// "-" for no standard handles at all. RESULT receives "exit=0xXXXXXXXX".
+// working directory, and where its standard output goes: a file path; "-"
+// for no standard handles at all; "closed" for a handle value that was
+// closed before the start; or "readonly:PATH" for a file opened for reading
+// only. RESULT receives "exit=0xXXXXXXXX".
 #include <windows.h>
 
 #include <cstdio>
@@ -55,19 +57,28 @@ int main(int argc, char **argv)
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     HANDLE output = nullptr;
-    if (std::strcmp(outputPath, "-") != 0) {
-        SECURITY_ATTRIBUTES inheritable = {sizeof inheritable, nullptr, TRUE};
+    SECURITY_ATTRIBUTES inheritable = {sizeof inheritable, nullptr, TRUE};
+    const char readOnlyPrefix[] = "readonly:";
+    if (std::strcmp(outputPath, "closed") == 0) {
+        HANDLE closed = CreateFileA("NUL", GENERIC_WRITE, 0, &inheritable, OPEN_EXISTING, 0, nullptr);
+        CloseHandle(closed);
+        startup.hStdOutput = closed;
+    } else if (std::strncmp(outputPath, readOnlyPrefix, sizeof readOnlyPrefix - 1) == 0) {
+        output = CreateFileA(outputPath + sizeof readOnlyPrefix - 1, GENERIC_READ, FILE_SHARE_READ, &inheritable,
+                             OPEN_EXISTING, 0, nullptr);
+        startup.hStdOutput = output;
+    } else if (std::strcmp(outputPath, "-") != 0) {
         output = CreateFileA(outputPath, GENERIC_WRITE, FILE_SHARE_READ, &inheritable, CREATE_ALWAYS,
                              FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (output == INVALID_HANDLE_VALUE) {
-            std::fprintf(stderr, "launcher: cannot create %s\n", outputPath);
-            return 2;
-        }
         startup.hStdOutput = output;
+    }
+    if (output == INVALID_HANDLE_VALUE) {
+        std::fprintf(stderr, "launcher: cannot open %s\n", outputPath);
+        return 2;
     }
 
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(program, commandLine, nullptr, nullptr, output != nullptr, 0, nullptr,
+    if (!CreateProcessA(program, commandLine, nullptr, nullptr, startup.hStdOutput != nullptr, 0, nullptr,
                         workingDirectory, &startup, &process)) {
         std::fprintf(stderr, "launcher: CreateProcessA failed, error %lu\n", GetLastError());
         return 2;

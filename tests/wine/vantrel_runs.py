@@ -20,6 +20,7 @@ SAMPLE_INF = "vantrel_sample.inf"
 SUCCESS = "0x00000000"
 FAILURE = "0xFFFFFFFF"
 ILLEGAL = b"Illeagal parameter!!!\r\n"
+ANY_LINE = "one of the five lines"
 TOO_LONG = b"Pathname is too long!!!\r\n"
 NOT_FOUND = b"Error opening search handle!!!\r\n"
 STAGING_FAILED = b"Failure in SetupCopyOEMInf function!!!\r\n"
@@ -54,7 +55,20 @@ CASES = [
     # failure line is lost, the exit code still tells the outcome.
     Case("no_handles_failure", "", FAILURE, None, stdout="none"),
     Case("no_handles_staged", SAMPLE_INF, SUCCESS, None, staged=True, stdout="none"),
+    # Bad input: the longest command line Windows passes on, and lines made
+    # only of quotes and backslashes, end with a fixed line, never a crash.
+    Case("longest_command_line_one_argument", "LONGEST:x", FAILURE, TOO_LONG),
+    Case("longest_command_line_many_arguments", "LONGEST:a ", FAILURE, ILLEGAL),
+    Case("only_quotes_and_backslashes", '\\"\\\\"""\\\"\\' * 20, FAILURE, ANY_LINE),
+    Case("one_argument_of_quotes_and_backslashes", '"\\\"\"\\\\\""\\', FAILURE, ANY_LINE),
+    # A standard output that cannot be written: the exit code still tells.
+    Case("closed_output_handle", "", FAILURE, None, stdout="closed"),
+    Case("read_only_output_file", "missing.inf", FAILURE, None, stdout="readonly"),
+    Case("read_only_output_file_staged", SAMPLE_INF, SUCCESS, None, staged=True, stdout="readonly"),
 ]
+
+LONGEST_COMMAND_LINE = 32766  # characters, without the terminator
+FIVE_LINES = [ILLEGAL, b"Failure getting pathname!!!\r\n", TOO_LONG, NOT_FOUND, STAGING_FAILED]
 
 
 def prepare_package(work, case):
@@ -94,10 +108,24 @@ def launch(work, case, package):
     wine_log = os.path.join(work, case.name + ".wine.log")
     for path in (result, output):
         if os.path.exists(path):
+            os.chmod(path, 0o644)
             os.remove(path)
     program = windows_path(args.vantrel)
-    command_line = '"' + program + '"' + (" " + case.arguments if case.arguments else "")
-    stdout_target = windows_path(output) if case.stdout == "file" else "-"
+    command_line = '"' + program + '"'
+    if case.arguments.startswith("LONGEST:"):
+        filler = case.arguments[len("LONGEST:"):]
+        command_line += " "
+        while len(command_line) + len(filler) <= LONGEST_COMMAND_LINE:
+            command_line += filler
+        command_line += "y" * (LONGEST_COMMAND_LINE - len(command_line))
+    elif case.arguments:
+        command_line += " " + case.arguments
+    stdout_target = {"file": windows_path(output), "none": "-", "closed": "closed"}.get(case.stdout)
+    if case.stdout == "readonly":
+        with open(output, "wb"):
+            pass
+        os.chmod(output, 0o444)
+        stdout_target = "readonly:" + windows_path(output)
     with open(request, "w", encoding="latin-1", newline="\n") as handle:
         handle.write("\n".join([program, command_line, windows_path(package), stdout_target]) + "\n")
     with open(wine_log, "wb") as log:
@@ -123,8 +151,13 @@ def run_case(work, case):
     problems = []
     if exit_code != case.exit_code:
         problems.append("exit code %s, expected %s" % (exit_code, case.exit_code))
-    if case.stdout == "file" and written != case.output:
+    if case.output == ANY_LINE:
+        if written not in FIVE_LINES:
+            problems.append("standard output %r is not one of the five lines" % written)
+    elif case.stdout == "file" and written != case.output:
         problems.append("standard output %r, expected %r" % (written, case.output))
+    if case.stdout == "readonly" and written != b"":
+        problems.append("the read-only file was written: %r" % written)
     new_copies = [name for name, data in after.items() if data == inf and before.get(name) != data]
     if case.staged and not new_copies:
         problems.append("no file with the INF's bytes appeared in C:\\windows\\inf")
