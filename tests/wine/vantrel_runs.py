@@ -79,7 +79,8 @@ def prepare_package(work, case):
     os.makedirs(package)
     with open(os.path.join(args.examples, "sample", SAMPLE_INF), "rb") as source:
         inf = source.read()
-    inf = inf.replace(b"[Version]", b"; case " + case.name.encode() + b"\r\n[Version]", 1)
+    marker = ("; case %s %s" % (case.name, args.tag)).rstrip().encode()
+    inf = inf.replace(b"[Version]", marker + b"\r\n[Version]", 1)
     inf_name = SAMPLE_INF
     if case.staged and case.arguments.startswith('"'):
         inf_name = case.arguments.strip('"')
@@ -172,6 +173,7 @@ def main():
     for option in ("--prefix", "--vantrel", "--launcher", "--examples", "--work"):
         parser.add_argument(option, required=True)
     parser.add_argument("--only", help="run only the cases whose name contains this")
+    parser.add_argument("--tag", default="", help="marks this run's INF copies apart from earlier runs'")
     args = parser.parse_args()
     os.makedirs(args.work, exist_ok=True)
 
