@@ -9,6 +9,7 @@ import pefile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from expected_image import FIXED, STRINGS, VERSION  # noqa: E402
+from test_support import report  # noqa: E402
 
 KB = 1024
 
@@ -70,13 +71,7 @@ def checks(path):
 
 
 def main():
-    passed = failed = 0
-    for name, ok in checks(sys.argv[1]):
-        print("%s %s" % ("ok  " if ok else "FAIL", name))
-        passed += bool(ok)
-        failed += not ok
-    print("%d passed, %d failed" % (passed, failed))
-    return 1 if failed else 0
+    return report([(name, bool(ok)) for name, ok in checks(sys.argv[1])])
 
 
 if __name__ == "__main__":

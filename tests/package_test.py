@@ -11,6 +11,9 @@ import subprocess
 import sys
 import zipfile
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from test_support import report  # noqa: E402
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 EXPECTED = ["LICENSE", "README.md", "SHA256SUMS", "Vantrel.exe"]
 
@@ -58,12 +61,7 @@ def main():
     print(run.stdout, end="")
     checks.append(("the packaged Vantrel.exe stages the sample INF under Wine", run.returncode == 0))
 
-    failed = 0
-    for name, ok in checks:
-        print("%s %s" % ("ok  " if ok else "FAIL", name))
-        failed += not ok
-    print("%d passed, %d failed" % (len(checks) - failed, failed))
-    return 1 if failed else 0
+    return report(checks)
 
 
 if __name__ == "__main__":

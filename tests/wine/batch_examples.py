@@ -9,10 +9,8 @@ import subprocess
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-
-
-def windows_path(path):
-    return "Z:" + os.path.abspath(path).replace("/", "\\")
+sys.path.insert(0, os.path.dirname(HERE))
+from test_support import report, windows_path  # noqa: E402
 
 
 def run_cmd(prefix, work, name, *arguments):
@@ -51,12 +49,7 @@ def main():
                              windows_path(os.path.join(work, "Vantrel.exe")))
     checks.append(("'if errorlevel 1' misses -1, comparing with 0 catches it",
                    output == "if-errorlevel-1: missed\ncompare-with-0: caught\n"))
-    failed = 0
-    for name, ok in checks:
-        print("%s %s" % ("ok  " if ok else "FAIL", name))
-        failed += not ok
-    print("%d passed, %d failed" % (len(checks) - failed, failed))
-    return 1 if failed else 0
+    return report(checks)
 
 
 if __name__ == "__main__":

@@ -14,6 +14,8 @@ import subprocess
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.dirname(HERE))
+from test_support import windows_path  # noqa: E402
 SESSION = os.path.join(HERE, "wine_session.sh")
 SAMPLE_INF = "vantrel_sample.inf"
 
@@ -24,11 +26,6 @@ ANY_LINE = "one of the five lines"
 TOO_LONG = b"Pathname is too long!!!\r\n"
 NOT_FOUND = b"Error opening search handle!!!\r\n"
 STAGING_FAILED = b"Failure in SetupCopyOEMInf function!!!\r\n"
-
-
-def windows_path(path):
-    """Wine maps the Unix root to drive Z:."""
-    return "Z:" + os.path.abspath(path).replace("/", "\\")
 
 
 class Case:

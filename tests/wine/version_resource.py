@@ -10,10 +10,7 @@ import sys
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.dirname(HERE))
 from expected_image import expected_version_api_lines  # noqa: E402
-
-
-def windows_path(path):
-    return "Z:" + os.path.abspath(path).replace("/", "\\")
+from test_support import report, windows_path  # noqa: E402
 
 
 def main():
@@ -27,21 +24,10 @@ def main():
                         windows_path(vantrel), windows_path(result)],
                        stdin=subprocess.DEVNULL, stdout=log, stderr=log, timeout=300, check=False)
     if not os.path.exists(result):
-        print("version_info wrote nothing")
-        print("0 passed, 1 failed")
-        return 1
+        return report([("version_info read the resource", False)])
     with open(result, encoding="latin-1") as handle:
         seen = [line.rstrip("\r\n") for line in handle]
-    passed = failed = 0
-    for line in expected_version_api_lines():
-        if line in seen:
-            passed += 1
-        else:
-            failed += 1
-            print("FAIL missing: %s" % line)
-    print("read back: " + "; ".join(seen))
-    print("%d passed, %d failed" % (passed, failed))
-    return 1 if failed else 0
+    return report([(line, line in seen) for line in expected_version_api_lines()])
 
 
 if __name__ == "__main__":
