@@ -43,7 +43,7 @@ fi
 
 apt_install cmake make g++ python3 python3-pefile googletest libgtest-dev \
     g++-mingw-w64-i686-win32 binutils-mingw-w64-i686 \
-    clang libclang-rt-14-dev \
+    clang libclang-rt-14-dev nsis \
     wine wine32:i386
 
 # Wine's 32-bit loader is an i386 program. Some virtual machines cannot run

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""The README's batch-file example run under Wine's cmd: it stages the
-sample package and reports a failure; and the errorlevel pitfall it warns
-about, shown on a failing run of Vantrel.exe."""
+"""The README's installer examples run under Wine: the batch file under
+Wine's cmd (it stages the sample package and reports a failure), the
+errorlevel pitfall it warns about, and the NSIS script built with makensis
+and run as a silent installer, staging and refusing."""
 
 import os
 import shutil
@@ -21,6 +22,33 @@ def run_cmd(prefix, work, name, *arguments):
                                 timeout=300, check=False).returncode
     with open(log, "rb") as out:
         return status, out.read().decode("latin-1").replace("\r\n", "\n")
+
+
+def run_nsis(prefix, work, source, name, inf_text):
+    """Builds the NSIS example for a package holding inf_text and runs the
+    installer silently; returns its exit code and whether the INF reached
+    the prefix's C:\\windows\\inf."""
+    package = os.path.join(work, "nsis-" + name)
+    os.makedirs(os.path.join(package, "driver"))
+    shutil.copy(os.path.join(work, "Vantrel.exe"), package)
+    shutil.copy(os.path.join(source, "examples", "installers", "nsis.nsi"), package)
+    with open(os.path.join(package, "driver", "vantrel_sample.inf"), "wb") as handle:
+        handle.write(inf_text)
+    with open(os.path.join(package, "makensis.log"), "wb") as log:
+        subprocess.run(["makensis", "-V2", "-DPACKAGE_DIR=" + package, "nsis.nsi"], cwd=package,
+                       stdin=subprocess.DEVNULL, stdout=log, stderr=log, check=True)
+    with open(os.path.join(package, "setup.log"), "wb") as log:
+        status = subprocess.run(["bash", os.path.join(HERE, "wine_session.sh"), "run", prefix,
+                                 os.path.join(package, "stage_driver_setup.exe"), "/S",
+                                 "/D=" + windows_path(os.path.join(package, "installed"))],
+                                stdin=subprocess.DEVNULL, stdout=log, stderr=log, timeout=300,
+                                check=False).returncode
+    inf_dir = os.path.join(prefix, "drive_c", "windows", "inf")
+    staged = False
+    for entry in os.listdir(inf_dir):
+        with open(os.path.join(inf_dir, entry), "rb") as handle:
+            staged = staged or handle.read() == inf_text
+    return status, staged
 
 
 def main():
@@ -49,6 +77,11 @@ def main():
                              windows_path(os.path.join(work, "Vantrel.exe")))
     checks.append(("'if errorlevel 1' misses -1, comparing with 0 catches it",
                    output == "if-errorlevel-1: missed\ncompare-with-0: caught\n"))
+    status, staged = run_nsis(prefix, work, source, "staged",
+                              sample.replace(b"[Version]", b"; staged by the NSIS example\r\n[Version]", 1))
+    checks.append(("the NSIS installer stages the package", status == 0 and staged))
+    status, staged = run_nsis(prefix, work, source, "refused", b"This is not an INF file either.\r\n")
+    checks.append(("the NSIS installer stops on Vantrel.exe's -1", status == 2 and not staged))
     return report(checks)
 
 
