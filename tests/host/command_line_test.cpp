@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "command_line.h"
+#include "row_name.h"
 
 namespace {
 
@@ -102,10 +103,7 @@ const SplitCase kSplitCases[] = {
     {"LeadByteBeforeABlankDoesNotSwallowIt", "prog a\x95 b\x95\tc", {"prog", "a\x95", "b\x95", "c"}, true},
 };
 
-INSTANTIATE_TEST_SUITE_P(Rules, Splitting, ::testing::ValuesIn(kSplitCases),
-                         [](const ::testing::TestParamInfo<SplitCase> &info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Rules, Splitting, ::testing::ValuesIn(kSplitCases), RowName());
 
 // The bounds: the documented sizes always suffice, anything less is refused
 // without a write outside the buffers.

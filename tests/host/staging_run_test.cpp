@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "fake_windows.h"
+#include "row_name.h"
 #include "vantrel.h"
 
 namespace {
@@ -170,10 +171,7 @@ const CompositionCase kCompositionCases[] = {
      "C:\\My Drivers\\ My Driver.INF "},
 };
 
-INSTANTIATE_TEST_SUITE_P(Paths, Composition, ::testing::ValuesIn(kCompositionCases),
-                         [](const ::testing::TestParamInfo<CompositionCase> &info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Paths, Composition, ::testing::ValuesIn(kCompositionCases), RowName());
 
 // Every way a run can fail: its one message, byte for byte, exit code -1,
 // and the calls that were made before the run stopped.
@@ -235,10 +233,7 @@ const FailureCase kFailureCases[] = {
     {"StagingCallFails", {"a.inf"}, kPkg, false, 0, 0, kStagingFailed, kFullRun},
 };
 
-INSTANTIATE_TEST_SUITE_P(Kinds, Failure, ::testing::ValuesIn(kFailureCases),
-                         [](const ::testing::TestParamInfo<FailureCase> &info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Kinds, Failure, ::testing::ValuesIn(kFailureCases), RowName());
 
 // The composed path must fit its 260-character buffer with its terminator;
 // a longer one is refused before anything is probed, never truncated.
@@ -281,9 +276,6 @@ const LengthCase kLengthCases[] = {
     {"Argument30000IsRefused", 30000, false},
 };
 
-INSTANTIATE_TEST_SUITE_P(Boundary, ComposedLength, ::testing::ValuesIn(kLengthCases),
-                         [](const ::testing::TestParamInfo<LengthCase> &info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Boundary, ComposedLength, ::testing::ValuesIn(kLengthCases), RowName());
 
 }  // namespace

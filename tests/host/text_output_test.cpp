@@ -4,6 +4,7 @@
 #include <string>
 
 #include "fake_output.h"
+#include "row_name.h"
 #include "text_output.h"
 #include "vantrel.h"
 
@@ -98,9 +99,6 @@ const BrokenOutputCase kBrokenOutputCases[] = {
     {"WriteFails", Handle::Working, true},
 };
 
-INSTANTIATE_TEST_SUITE_P(Handles, BrokenOutput, ::testing::ValuesIn(kBrokenOutputCases),
-                         [](const ::testing::TestParamInfo<BrokenOutputCase> &info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Handles, BrokenOutput, ::testing::ValuesIn(kBrokenOutputCases), RowName());
 
 }  // namespace

@@ -29,15 +29,13 @@ STAGING_FAILED = b"Failure in SetupCopyOEMInf function!!!\r\n"
 
 
 class Case:
-    def __init__(self, name, arguments, exit_code, output, staged=False,
-                 stdout="file", package_dir=None):
+    def __init__(self, name, arguments, exit_code, output, staged=False, stdout="file"):
         self.name = name
         self.arguments = arguments      # the command line after the program
         self.exit_code = exit_code
         self.output = output            # bytes expected on standard output
         self.staged = staged
-        self.stdout = stdout            # "file", or "none" for no handles
-        self.package_dir = package_dir  # the working directory's name
+        self.stdout = stdout            # "file", "none", "closed" or "readonly"
 
 
 CASES = [
@@ -71,7 +69,7 @@ FIVE_LINES = [ILLEGAL, b"Failure getting pathname!!!\r\n", TOO_LONG, NOT_FOUND, 
 def prepare_package(work, case):
     """A copy of the sample package per case; the INF carries the case's
     name so that its staged copy can only come from this run."""
-    package = os.path.join(work, case.package_dir or case.name)
+    package = os.path.join(work, case.name)
     shutil.rmtree(package, ignore_errors=True)
     os.makedirs(package)
     with open(os.path.join(args.examples, "sample", SAMPLE_INF), "rb") as source:
